@@ -1,0 +1,25 @@
+// Start-up and shut-down in order: the generator, the game, the window; on the way out the
+// game goes before the windows.
+#include "base.h"
+#include "fonts.h"
+#include "main_f.h"
+#include "random_face.h"
+
+#include <QApplication>
+#include <chrono>
+
+int main(int argc, char* argv[]) {
+    InitialiseGenerateur(
+        static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()));
+    Partie = std::make_unique<TPartie>(mjBlitz);
+    int code = 0;
+    {
+        QApplication application(argc, argv);
+        EnregistrePolices();
+        TFormMain FormMain;
+        FormMain.show();
+        code = application.exec();
+        Partie.reset();
+    }
+    return code;
+}

@@ -1,6 +1,8 @@
 // Start-up, show and close of the main window, and the start of a new game.
 #include "main_f.h"
 
+#include "joueurs_f.h"
+
 #include <QAction>
 #include <QCloseEvent>
 #include <QMessageBox>
@@ -62,4 +64,10 @@ void TFormMain::MenuItemPartieNouvelleClick() {
     centralWidget()->update();
     AfficheTour();
     LanceDe();
+}
+
+// The dialog lives only while it is shown.
+void TFormMain::MenuItemJoueursClick() {
+    TFormJoueurs FormJoueurs(*this);
+    FormJoueurs.exec();
 }

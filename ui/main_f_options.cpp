@@ -9,5 +9,3 @@ void TFormMain::LitOptions() {
 }
 
 void TFormMain::EcritOptions() {}
-
-void TFormMain::MenuItemJoueursClick() {}

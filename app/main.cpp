@@ -1,6 +1,7 @@
 // Start-up and shut-down in order: the generator, the game, the window; on the way out the
 // game goes before the windows.
 #include "base.h"
+#include "data_folder.h"
 #include "fonts.h"
 #include "main_f.h"
 #include "random_face.h"
@@ -11,6 +12,7 @@
 int main(int argc, char* argv[]) {
     InitialiseGenerateur(
         static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()));
+    InitialiseRepertoire();
     Partie = std::make_unique<TPartie>(mjBlitz);
     int code = 0;
     {
@@ -20,6 +22,7 @@ int main(int argc, char* argv[]) {
         FormMain.show();
         code = application.exec();
         Partie.reset();
+        LibereRepertoire();
     }
     return code;
 }

@@ -97,6 +97,7 @@ public:
     int yPose = 0;
     QString stVersion;
     QString stSousVersion;
+    int NiveauAutomate = 2; // strength of the computer opponent, 0 to 3
 
     // Components used often; every one can also be found by its name.
     TPaintBox* PaintBoxGrille = nullptr;

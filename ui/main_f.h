@@ -19,6 +19,7 @@ class QActionGroup;
 class QLabel;
 class QStatusBar;
 struct TCatalogue;
+class TJoueurAutomate;
 
 enum TEtatBouton : std::uint8_t { ebIndefini, ebOK, ebStop };
 
@@ -77,6 +78,12 @@ public:
     void ActionDe(TNumDe NumDe, TEtatDe Etat);
     void FinDePartie();
 
+    // The steps of a turn, taken by a person's presses or by the computer.
+    void ArreteDe();                // STOP: the rolling die stops and its cells are marked
+    void ChoisitDe(TNumDe NumDe);   // mode Master: the player picks one of his waiting dice
+    void ChoisitCase(int x, int y); // the die goes on (x, y) if it is marked
+    void PasseAuTourSuivant();      // OK: the next turn, or the verdict after the last
+
     // Handlers, public so that tests and the dialog reach them as the events do.
     void MenuItemPartieNouvelleClick();
     void MenuItemAffichageCasesClick(QAction* sender);
@@ -91,6 +98,9 @@ public:
 
     // The About text, built from the version strings.
     QString TexteAPropos() const;
+
+    // Level menu: one item per strength of the computer player.
+    std::array<QAction*, 4> MenuItemNiveau{};
 
     std::array<QString, 3> stMsg;
     int xPose = 0;
@@ -115,6 +125,7 @@ public:
     QAction* MenuItemAPropos = nullptr;
 
     const TCatalogue& Images;
+    TJoueurAutomate* Automate = nullptr; // plays the turns of a computer player
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -2,6 +2,8 @@
 // the menus, the action-button state and the display options.
 #include "main_f.h"
 
+#include "automate.h"
+#include "automaton_player.h"
 #include "fonts.h"
 #include "image_list.h"
 
@@ -77,6 +79,7 @@ TFormMain::TFormMain(QWidget* parent) : QMainWindow(parent), Images(Catalogue())
     setFont(PoliceFenetre(PoliceFenetrePx));
     CreeComposants();
     CreeMenus();
+    Automate = new TJoueurAutomate(*this);
     // The window takes exactly the client area and the menu bar, and cannot be resized.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     FormCreate();
@@ -196,6 +199,20 @@ void TFormMain::CreeMenus() {
         groupeMode->addAction(a);
     }
     MenuItemModeBlitz->setChecked(true);
+
+    // The strength of the computer player.
+    options->addSeparator()->setObjectName("MenuItemSeparator2");
+    auto* groupeNiveau = new QActionGroup(this);
+    groupeNiveau->setObjectName("GroupeNiveau");
+    constexpr std::array<const char*, NbNiveaux> nomsNiveau{"MenuItemNiveauDebutant", "MenuItemNiveauAmateur",
+                                                            "MenuItemNiveauConfirme", "MenuItemNiveauExpert"};
+    for (int i = 0; i < NbNiveaux; ++i) {
+        QAction* a = item(options, nomsNiveau[i], NomNiveau[i], QKeySequence());
+        a->setCheckable(true);
+        groupeNiveau->addAction(a);
+        connect(a, &QAction::triggered, this, [this, i] { NiveauAutomate = i; });
+        MenuItemNiveau[i] = a;
+    }
 
     QMenu* affichage = menu("MenuItemAffichage", "&Affichage");
     MenuItemAffichageCasesJouables =

@@ -1,6 +1,7 @@
 // Start-up, show and close of the main window, and the start of a new game.
 #include "main_f.h"
 
+#include "automaton_player.h"
 #include "joueurs_f.h"
 
 #include <QAction>
@@ -45,6 +46,7 @@ void TFormMain::FormClose() {
 }
 
 void TFormMain::AbandonneTour() {
+    Automate->Annule();
     TimerDe->stop();
     for (const char* nom : {"Timer1SM", "Timer1SP", "Timer2SM", "Timer2SP"}) {
         TTimer* timer = Minuteur(nom);
@@ -64,10 +66,16 @@ void TFormMain::MenuItemPartieNouvelleClick() {
     centralWidget()->update();
     AfficheTour();
     LanceDe();
+    Automate->Reprend();
 }
 
-// The dialog lives only while it is shown.
+// The dialog lives only while it is shown. The computer does not play behind it: a type
+// changed there takes effect when it closes.
 void TFormMain::MenuItemJoueursClick() {
-    TFormJoueurs FormJoueurs(*this);
-    FormJoueurs.exec();
+    Automate->Annule();
+    {
+        TFormJoueurs FormJoueurs(*this);
+        FormJoueurs.exec();
+    }
+    Automate->Reprend();
 }

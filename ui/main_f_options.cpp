@@ -18,6 +18,7 @@ void TFormMain::LitOptions() {
     MenuItemAffichageCasesJouables->setChecked(o.Poses);
     MenuItemAffichageScoresCaptures->setChecked(o.Scores);
     NiveauAutomate = o.NiveauAutomate;
+    MenuItemNiveau[NiveauAutomate]->setChecked(true);
 }
 
 // A failed write must not keep the window open: the player is told, the old file stays.

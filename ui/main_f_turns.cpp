@@ -2,6 +2,7 @@
 // action button, the remaining-dice panels and the board.
 #include "main_f.h"
 
+#include "automaton_player.h"
 #include "random_face.h"
 
 namespace {
@@ -111,32 +112,45 @@ void TFormMain::TimerDeTimer() {
 void TFormMain::PaintBoxActionClick(TPaintBox& sender) {
     if (!Partie)
         return;
-    TPartie& p = *Partie;
     switch (sender.Tag) {
     case ebOK:
-        if (p.PhCrt != phResultatPose)
+        PasseAuTourSuivant();
+        break;
+    case ebStop:
+        // The computer stops its own die.
+        if (Automate->JoueLeTour())
             return;
-        if (p.JoueurSuivant()) {
-            AfficheTour();
-            LanceDe();
-        } else {
-            FinDePartie();
-        }
+        ArreteDe();
         break;
-    case ebStop: {
-        // The timer stops first, so the face marked and placed is the face on screen.
-        TimerDe->stop();
-        if (AfficheCasesJouables() == 0) {
-            ActionDe(p.DeCrt, edNonJoue);
-        } else {
-            SetEtatBouton(ebIndefini);
-            AfficheMessage(p.JrCrt, Texte(TextePlacez), ebIndefini);
-            p.PhaseSuivante();
-        }
-        break;
-    }
     default:
-        break;
+        return;
+    }
+    Automate->Reprend();
+}
+
+void TFormMain::PasseAuTourSuivant() {
+    if (!Partie || EtatBouton() != ebOK || Partie->PhCrt != phResultatPose)
+        return;
+    if (Partie->JoueurSuivant()) {
+        AfficheTour();
+        LanceDe();
+    } else {
+        FinDePartie();
+    }
+}
+
+void TFormMain::ArreteDe() {
+    if (!Partie || EtatBouton() != ebStop)
+        return;
+    TPartie& p = *Partie;
+    // The timer stops first, so the face marked and placed is the face on screen.
+    TimerDe->stop();
+    if (AfficheCasesJouables() == 0) {
+        ActionDe(p.DeCrt, edNonJoue);
+    } else {
+        SetEtatBouton(ebIndefini);
+        AfficheMessage(p.JrCrt, Texte(TextePlacez), ebIndefini);
+        p.PhaseSuivante();
     }
 }
 
@@ -144,25 +158,34 @@ void TFormMain::PaintBoxActionClick(TPaintBox& sender) {
 // the imposed die unplayed and shift every later draw, so the panel takes presses in mode
 // Master only.
 void TFormMain::PaintBoxDRAJMouseDown(TPaintBox& sender, Qt::MouseButton, QPoint pos) {
-    if (!Partie)
+    if (!Partie || Automate->JoueLeTour())
         return;
-    TPartie& p = *Partie;
+    const TPartie& p = *Partie;
     if (p.FMode != mjMaster || p.PhCrt != phLanceDes || sender.Tag != p.JrCrt)
         return;
     const int colonne = pos.x() * 6 / sender.width();
     const int ligne = pos.y() * LignesCompteur[cDRAJ] / sender.height();
     if (pos.x() < 0 || pos.y() < 0 || colonne >= 6 || ligne >= LignesCompteur[cDRAJ])
         return;
+    // The k-th waiting die of the player, in number order, as the panel lays them out.
     int k = ligne * 6 + colonne + 1;
-    TNumDe choisi = ndIndefini;
-    for (int d = ndG01; d <= NbDes && choisi == ndIndefini; ++d)
-        if (p.Des[d]->Jr == p.JrCrt && p.Des[d]->Etat == edEnAttente && --k == 0)
-            choisi = static_cast<TNumDe>(d);
-    if (choisi == ndIndefini)
-        return;
+    for (int d = ndG01; d <= NbDes; ++d)
+        if (p.Des[d]->Jr == p.JrCrt && p.Des[d]->Etat == edEnAttente && --k == 0) {
+            ChoisitDe(static_cast<TNumDe>(d));
+            Automate->Reprend();
+            return;
+        }
+}
 
-    p.DeCrt = choisi;
-    p.Des[choisi]->Etat = edLance;
+void TFormMain::ChoisitDe(TNumDe NumDe) {
+    if (!Partie || NumDe == ndIndefini)
+        return;
+    TPartie& p = *Partie;
+    const TDe& de = *p.Des[NumDe];
+    if (p.FMode != mjMaster || p.PhCrt != phLanceDes || de.Jr != p.JrCrt || de.Etat != edEnAttente)
+        return;
+    p.DeCrt = NumDe;
+    p.Des[NumDe]->Etat = edLance;
     p.PhCrt = phPoseDe;
     PaintBoxDe->update();
     AfficheCompteur(cDRAJ, p.JrCrt);
@@ -173,14 +196,19 @@ void TFormMain::PaintBoxDRAJMouseDown(TPaintBox& sender, Qt::MouseButton, QPoint
 }
 
 void TFormMain::PaintBoxGrilleMouseDown(TPaintBox& sender, Qt::MouseButton button, QPoint pos) {
-    if (!Partie || Partie->PhCrt != phPoseDe || Partie->DeCrt == ndIndefini || button != Qt::LeftButton)
+    if (!Partie || button != Qt::LeftButton || Automate->JoueLeTour())
+        return;
+    const int t = std::min(sender.width() / TailleGrille, sender.height() / TailleGrille);
+    if (pos.x() < 0 || pos.y() < 0 || t <= 0)
+        return;
+    ChoisitCase(pos.x() / t, pos.y() / t);
+    Automate->Reprend();
+}
+
+void TFormMain::ChoisitCase(int x, int y) {
+    if (!Partie || Partie->PhCrt != phPoseDe || Partie->DeCrt == ndIndefini || !DansGrille(x, y))
         return;
     TPartie& p = *Partie;
-    const int t = std::min(sender.width() / TailleGrille, sender.height() / TailleGrille);
-    const int x = pos.x() / t;
-    const int y = pos.y() / t;
-    if (pos.x() < 0 || pos.y() < 0 || !DansGrille(x, y))
-        return;
     if (p.Jouable[x][y]) {
         xPose = x;
         yPose = y;

@@ -18,3 +18,7 @@ void InitialiseGenerateur(std::uint64_t graine) {
 int TireFace() {
     return std::uniform_int_distribution<int>(0, 5)(Generateur()) + 1;
 }
+
+std::uint64_t TireGraine() {
+    return Generateur()();
+}

@@ -14,9 +14,10 @@ add_library(dorvane_ui STATIC
     main_f_turns.cpp
     help_about.h help_about.cpp
     joueurs_f.h joueurs_f.cpp
+    automaton_player.h automaton_player.cpp
 )
 target_include_directories(dorvane_ui PUBLIC ${CMAKE_CURRENT_SOURCE_DIR} PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/generated)
-target_link_libraries(dorvane_ui PUBLIC dorvane_images dorvane_game Qt6::Widgets)
+target_link_libraries(dorvane_ui PUBLIC dorvane_images dorvane_ai dorvane_game Qt6::Widgets)
 if(TARGET dorvane_settings)
     target_link_libraries(dorvane_ui PUBLIC dorvane_settings)
 endif()

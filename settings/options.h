@@ -11,8 +11,6 @@ inline constexpr const char* NomFichierOptions = "Ferrandel.ini";
 // The strength of the computer opponent, weakest first.
 inline constexpr int NbNiveauxAutomate = 4;
 inline constexpr int NiveauAutomateDefaut = 2;
-inline constexpr std::array<const char*, NbNiveauxAutomate> NomNiveauAutomate{"Débutant", "Amateur",
-                                                                              "Confirmé", "Expert"};
 
 // The colours that have a die body and a ring, so that a player's dice can be drawn.
 constexpr bool EstCouleurDeJoueur(int Couleur) {

@@ -1,0 +1,31 @@
+// The two searches behind the levels: alpha-beta over dice and cells for mode Master, and
+// expectimax over the faces still to be rolled for mode Blitz. Values are margins: the
+// final total of the player to move minus his opponent's.
+#pragma once
+
+#include "etat.h"
+
+#include <atomic>
+#include <cstdint>
+
+struct TReglages {
+    int Profondeur = 64;           // at most this many turns ahead
+    long long Positions = 1 << 30; // stop deepening past this many positions
+    double Secondes = 0.9;         // and past this time
+    int Largeur = 0;               // Blitz: cells kept per inner decision (0: all)
+    std::uint64_t Graine = 0;      // breaks ties between moves of equal immediate gain
+};
+
+struct TResultatRecherche {
+    int Face = 0;
+    int Case = -1; // -1: the die is passed
+    double Valeur = 0;
+    int Profondeur = 0;
+    long long Positions = 0;
+    bool Exacte = false;
+};
+
+// Needs a turn open in `e`; in Master a die already chosen (e.De) restricts the search to it.
+TResultatRecherche ChercheMaster(const TEtatJeu& e, const TReglages& r, const std::atomic<bool>& annule);
+// Needs the face of the current die (e.FaceDe).
+TResultatRecherche ChercheBlitz(const TEtatJeu& e, const TReglages& r, const std::atomic<bool>& annule);

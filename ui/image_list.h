@@ -3,11 +3,13 @@
 // they are drawn at, so painting never rescales a 160-pixel image twice.
 #pragma once
 
-#include <QHash>
 #include <QImage>
+#include <QList>
 #include <QSize>
 #include <QString>
 #include <QStringList>
+
+#include <unordered_map>
 
 class TPicture;
 
@@ -19,11 +21,14 @@ public:
     const QString& Name() const { return name_; }
     QSize Size() const { return size_; }
     int Count() const;
-    // The item's name: the image's name without its group ("Dé1", "Fond_0_noir", "00").
+    // The item's name: the image's name without its group ("Dé1", "Fond_0_noir", "00");
+    // empty outside the list.
     QString ItemName(int index) const;
-    // The image at the list's size; a null image for an index outside the list.
+    // The image at the list's size (premultiplied ARGB); a null image for an index outside the list.
     const QImage& Image(int index) const;
-    // The image scaled smoothly to `size` (device pixels), cached; null outside the list.
+    // The image scaled smoothly from its drawn original to `size` (device pixels), cached;
+    // null outside the list or for an empty size. Copies are kept for the list's lifetime
+    // (the window draws at a handful of sizes), so the reference stays valid that long.
     const QImage& Scaled(int index, QSize size) const;
 
     // Draws image `index` over `picture` with alpha; an index outside the list draws nothing.
@@ -33,8 +38,8 @@ private:
     QString name_;
     QSize size_;
     QStringList paths_;
-    QList<QImage> images_;
-    mutable QHash<quint64, QImage> scaled_;
+    QList<QImage> images_; // the originals, at the size they were drawn at
+    mutable std::unordered_map<quint64, QImage> scaled_;
 };
 
 // The eight lists, built once on first use from the images compiled into the program.
@@ -50,3 +55,7 @@ struct TCatalogue {
 };
 
 const TCatalogue& Catalogue();
+
+// Makes the images and fonts compiled into the program readable under ":/assets". Catalogue()
+// and EnregistrePolices() call it; calling it again does nothing.
+void InitialiseRessources();

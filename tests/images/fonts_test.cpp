@@ -1,0 +1,37 @@
+// The window font: the embedded stand-in for Impact, with every letter the window writes.
+#include "fonts.h"
+
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QRawFont>
+
+#include <gtest/gtest.h>
+
+TEST(WindowFont, IsTheEmbeddedBoldCondensedFace) {
+    EXPECT_EQ(FamillePoliceFenetre(), "Roboto Condensed");
+    for (int height : {12, 19, 24}) {
+        const QFont font = PoliceFenetre(height);
+        EXPECT_EQ(font.pixelSize(), height);
+        const QFontInfo info(font);
+        EXPECT_EQ(info.family(), "Roboto Condensed");
+        EXPECT_TRUE(info.bold());
+    }
+}
+
+TEST(WindowFont, CoversTheFrenchTextsOfTheWindow) {
+    const QRawFont raw = QRawFont::fromFont(PoliceFenetre(19));
+    ASSERT_TRUE(raw.isValid());
+    EXPECT_EQ(raw.familyName(), "Roboto Condensed");
+    const QString texts = QString::fromUtf8("Dés capturés Reste à jouer Dés non joués 0123456789 / "
+                                            "àâäçéèêëîïôöùûüÿÀÂÇÉÈÊËÎÏÔÙÛÜ«»œŒ'!?:()");
+    for (const QChar c : texts) {
+        EXPECT_TRUE(raw.supportsCharacter(c)) << QString(c).toStdString();
+    }
+    // Condensed: a line of the window's text is narrower than it is in a regular sans at the
+    // same height.
+    QFont regular("DejaVu Sans");
+    regular.setPixelSize(19);
+    regular.setBold(true);
+    EXPECT_LT(QFontMetrics(PoliceFenetre(19)).horizontalAdvance("Reste à jouer"),
+              QFontMetrics(regular).horizontalAdvance("Reste à jouer"));
+}

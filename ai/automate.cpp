@@ -130,12 +130,16 @@ TReglages Reglages(const TEtatJeu& e, int niveau, std::uint64_t graine) {
     r.Graine = graine;
     r.Secondes = 0.9;
     if (niveau == nvConfirme) {
+        // One reply ahead; in Blitz, where that is already most of what search can do, it
+        // also misjudges its cells a little.
         r.Profondeur = 2;
+        r.Bruit = e.Mode == mjBlitz ? 4.0 : 0.0;
     } else if (e.Mode == mjMaster) {
         r.Positions = 400000;
     } else {
-        r.Profondeur = 3;
-        r.Largeur = 10;
+        r.Profondeur = 4;
+        r.Largeur = 4;
+        r.LargeurRacine = 10;
     }
     return r;
 }

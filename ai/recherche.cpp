@@ -338,17 +338,27 @@ TResultatRecherche ChercheBlitz(const TEtatJeu& e, const TReglages& r, const std
     res.Valeur = coups[0].Gain;
     const int restants = ToursRestants(e);
     const int profMax = std::min(r.Profondeur, restants);
-    for (int prof = 2; prof <= profMax; ++prof) {
+    // Even depths end on the opponent's reply, which keeps the search from counting on a
+    // last move of its own that he would answer; an odd depth only to reach the end.
+    std::vector<int> profondeurs;
+    for (int p = 2; p <= profMax; p += 2)
+        profondeurs.push_back(p);
+    if (profMax == restants && profMax % 2 == 1 && profMax > 1)
+        profondeurs.push_back(profMax);
+    double valeurs[NbCases];
+    for (const int prof : profondeurs) {
         double meilleur = -Infini;
         int choisi = -1;
         for (int i = 0; i < n; ++i) {
             TEtatJeu fils = e;
             const TResultatCoup rc = Joue(fils, ndIndefini, f, coups[i].Case);
-            const double v = rc.Points - s.Hasard(fils, prof - 1);
+            valeurs[i] = rc.Points - s.Hasard(fils, prof - 1);
+            if (r.Bruit > 0)
+                valeurs[i] += r.Bruit * static_cast<double>(coups[i].Tri) / 65536.0;
             if (s.Arret)
                 break;
-            if (v > meilleur + 1e-9) {
-                meilleur = v;
+            if (valeurs[i] > meilleur + 1e-9) {
+                meilleur = valeurs[i];
                 choisi = coups[i].Case;
             }
         }
@@ -358,7 +368,18 @@ TResultatRecherche ChercheBlitz(const TEtatJeu& e, const TReglages& r, const std
         res.Case = choisi;
         res.Valeur = meilleur;
         res.Profondeur = prof;
-        res.Exacte = prof == restants;
+        res.Exacte = prof == restants && (r.Largeur == 0 || prof <= 2);
+        // The deeper iteration looks only at the best few cells of this one.
+        int ordre[NbCases];
+        for (int i = 0; i < n; ++i)
+            ordre[i] = i;
+        std::stable_sort(ordre, ordre + n, [&](int a, int b) { return valeurs[a] > valeurs[b]; });
+        TCoup tries[NbCases];
+        for (int i = 0; i < n; ++i)
+            tries[i] = coups[ordre[i]];
+        std::copy(tries, tries + n, coups);
+        if (r.LargeurRacine > 0)
+            n = std::min(n, r.LargeurRacine);
     }
     if (profMax <= 1)
         res.Profondeur = 1;

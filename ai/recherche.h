@@ -13,6 +13,8 @@ struct TReglages {
     long long Positions = 1 << 30; // stop deepening past this many positions
     double Secondes = 0.9;         // and past this time
     int Largeur = 0;               // Blitz: cells kept per inner decision (0: all)
+    int LargeurRacine = 0;         // Blitz: cells kept at the root past the first depth (0: all)
+    double Bruit = 0;              // Blitz: up to this many points of random error per root cell
     std::uint64_t Graine = 0;      // breaks ties between moves of equal immediate gain
 };
 

@@ -36,16 +36,21 @@ protected:
         InitialiseGenerateur(12345);
         CouleurJoueur = {cNoir, cNoir, cNoir};
         Partie = std::make_unique<TPartie>(mjBlitz);
+        AvantFenetre();
         fenetre = std::make_unique<TFormMain>();
         fenetre->show();
     }
 
     void TearDown() override {
-        fenetre->close();
+        if (fenetre->isVisible())
+            fenetre->close();
         Partie.reset();
         fenetre.reset();
         stRepDonnees.clear();
     }
+
+    // Runs once the game exists and before the window is created, e.g. to write a settings file.
+    virtual void AvantFenetre() {}
 
     TFormMain& F() { return *fenetre; }
     TPaintBox& Zone(const QString& nom) {

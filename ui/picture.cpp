@@ -39,7 +39,7 @@ QImage TPicture::Compose(QSize size) const {
 }
 
 void TPicture::CopyTo(QPainter& painter, const QRect& target) const {
-    if (layers_.isEmpty() || target.isEmpty()) {
+    if (layers_.isEmpty() || target.isEmpty() || !painter.isActive()) {
         return;
     }
     // Compose at the pixels the target really covers: the painter's device transform holds the

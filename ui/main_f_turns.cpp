@@ -104,8 +104,11 @@ void TFormMain::FinDePartie() {
 void TFormMain::TimerDeTimer() {
     if (!Partie)
         return;
-    if (Partie->DeCrt != ndIndefini)
-        Partie->Des[Partie->DeCrt]->Change(static_cast<std::uint8_t>(TireFace()));
+    // A tick that comes once the roll has stopped must not change a die already marked for
+    // or placed on the board: only the rolling die takes a new face.
+    TPartie& p = *Partie;
+    if (p.PhCrt == phLanceDes && p.DeCrt != ndIndefini && p.Des[p.DeCrt]->Etat == edLance)
+        p.Des[p.DeCrt]->Change(static_cast<std::uint8_t>(TireFace()));
     PaintBoxDe->update();
 }
 

@@ -1,0 +1,5 @@
+#include "window_fixture.h"
+
+int main(int argc, char** argv) {
+    return LanceTestsFenetre(argc, argv);
+}

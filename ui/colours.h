@@ -7,7 +7,18 @@
 #include <array>
 #include <cstdint>
 
-enum TCouleur : std::uint8_t { cNoir, cBleu, cMagenta, cOrange, cRouge, cJaune, cVert, cPourpre, cBlanc, cGris };
+enum TCouleur : std::uint8_t {
+    cNoir,
+    cBleu,
+    cMagenta,
+    cOrange,
+    cRouge,
+    cJaune,
+    cVert,
+    cPourpre,
+    cBlanc,
+    cGris
+};
 
 inline constexpr int NbCouleurs = 10;
 
@@ -29,4 +40,6 @@ inline constexpr std::array<const char*, 3> SuffixeJoueur{"", "G", "D"};
 inline std::array<TCouleur, 3> CouleurJoueur{cNoir, cNoir, cNoir};
 
 // Text on a coloured background is black on yellow and white on everything else.
-constexpr std::uint32_t CouleurTexteSur(TCouleur fond) { return fond == cJaune ? 0x000000 : 0xFFFFFF; }
+constexpr std::uint32_t CouleurTexteSur(TCouleur fond) {
+    return fond == cJaune ? 0x000000 : 0xFFFFFF;
+}

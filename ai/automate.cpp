@@ -173,7 +173,13 @@ TCoupAutomate ChoisitCoup(const TEtatJeu& e, int niveau, std::uint64_t graine,
     niveau = std::clamp(niveau, 0, NbNiveaux - 1);
     TAlea a(graine);
     const std::vector<TOption> o = Options(e);
-    if (annule.load() || niveau == nvAmateur) {
+    if (annule.load()) {
+        const TOption x = Meilleure(o, a, [&](const TOption& k) {
+            return k.Case < 0 ? -1 : GainImmediat(e, k.Face, k.Case, e.Trait);
+        });
+        return Coup(e, x.Face, x.Case);
+    }
+    if (niveau == nvAmateur) {
         const TOption x = Amateur(e, o, a);
         return Coup(e, x.Face, x.Case);
     }

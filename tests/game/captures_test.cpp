@@ -1,4 +1,4 @@
-// Part 1.3: the dice lists and the capture rule.
+// The dice lists and the capture rule.
 #include "fixtures.h"
 
 #include <gtest/gtest.h>

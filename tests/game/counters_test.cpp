@@ -1,4 +1,4 @@
-// Part 1.5: the five counters of each player and the total score.
+// The five counters of each player and the total score.
 #include "fixtures.h"
 
 #include <gtest/gtest.h>
@@ -21,7 +21,7 @@ protected:
     // A die of j showing `face` that found no cell.
     void Passe(TIdJoueur j, int face) { P.PasseDe(DonneDe(j, face)); }
 
-    // The example of Part 1.5 for the left player: he captured a right 5 and one of his own
+    // A full example for the left player: he captured a right 5 and one of his own
     // 2s (12), one right die was passed (1), and he holds a clean row 1 reading 1, 2, 6, 3, 5
     // that his 4 filled on (5, 1) (34): 47 in all.
     void QuaranteSept() {

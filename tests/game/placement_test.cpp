@@ -1,4 +1,4 @@
-// Part 1.2: the placement rule and the marking of the playable cells with their capture previews.
+// The placement rule and the marking of the playable cells with their capture previews.
 #include "fixtures.h"
 
 #include <gtest/gtest.h>

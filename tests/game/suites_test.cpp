@@ -1,4 +1,4 @@
-// Part 1.4: the suite records, the formation of suites and the creator of a cell's suite.
+// The suite records, the formation of suites and the creator of a cell's suite.
 #include "fixtures.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-// Part 1.1: the dice, the players, the game object and its sequence of turns and phases.
+// The dice, the players, the game object and its sequence of turns and phases.
 #include "fixtures.h"
 
 #include <gtest/gtest.h>
@@ -342,7 +342,7 @@ TEST_F(PartieTest, NouvelleInAnyPhaseRestartsFromTurnOne) {
         EXPECT_EQ(EtatDe(*P.Des[n]), EtatDe(TDe(static_cast<TNumDe>(n)))) << "die " << n;
 }
 
-// The one deliberate deviation from Part 1.1: a new game does not inherit the marks and
+// A new game does not inherit the marks and
 // capture previews of an abandoned turn.
 TEST_F(PartieTest, NouvelleClearsTheMarksAndPreviewsOfAnAbandonedTurn) {
     P.Nouvelle(mjBlitz);

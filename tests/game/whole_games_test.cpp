@@ -1,6 +1,5 @@
 // Thousands of complete random games in both modes, played through the model exactly as the
-// turn controller drives it (Part 2.3), with the rules of Parts 1.1 to 1.5 checked after every
-// turn.
+// turn controller drives it, with every rule of the game checked after every turn.
 #include "fixtures.h"
 
 #include <gtest/gtest.h>
@@ -42,7 +41,7 @@ bool LignePleine(const TPartie& P, TOrientation o, int Pos) {
     return true;
 }
 
-// The placement rule, written out again from Part 1.2.
+// The placement rule, written out again independently of the model.
 bool Permise(const TPartie& P, int face, int x, int y) {
     if (P.Gr[x][y] != ndIndefini)
         return false;

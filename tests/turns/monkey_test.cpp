@@ -13,7 +13,7 @@ namespace {
 #ifdef NDEBUG
 constexpr int NbEvenements = 20000;
 #else
-constexpr int NbEvenements = 2500;
+constexpr int NbEvenements = 8000;
 #endif
 
 class Singe : public FenetreTest, public ::testing::WithParamInterface<std::uint64_t> {
@@ -51,6 +51,8 @@ TEST_P(Singe, NeverBreaksTheGameNorLeavesTheTable) {
     std::deque<std::string> derniers; // the last events, shown when a check fails
     std::set<EtatControleur> vus{EtatAffiche(*Fenetre)};
     bool lancee = false;
+    int finies = 0;
+    EtatControleur precedent = EtatAffiche(*Fenetre);
 
     for (int i = 0; i < NbEvenements; ++i) {
         const TModeJeu mode = Partie->FMode;
@@ -127,6 +129,8 @@ TEST_P(Singe, NeverBreaksTheGameNorLeavesTheTable) {
         };
 
         const EtatControleur etat = EtatAffiche(*Fenetre);
+        finies += etat == EtatControleur::Fin && precedent != EtatControleur::Fin;
+        precedent = etat;
         vus.insert(etat);
         ASSERT_EQ(ViolationModele(*Partie), "") << journal();
         ASSERT_EQ(ViolationFenetre(*Fenetre, lancee), "") << journal();
@@ -135,6 +139,7 @@ TEST_P(Singe, NeverBreaksTheGameNorLeavesTheTable) {
         }
     }
 
+    RecordProperty("finished_games", finies);
     // The events reached every state of the table, a finished game among them.
     for (EtatControleur e : {EtatControleur::Repos, EtatControleur::Roulement, EtatControleur::Choix,
                              EtatControleur::Placement, EtatControleur::Resultat, EtatControleur::Fin})

@@ -4,6 +4,7 @@
 #include "controller_states.h"
 
 #include <functional>
+#include <map>
 
 namespace {
 
@@ -382,3 +383,35 @@ TEST_F(TestTour, MasterTurnOpensOnAnEmptyDieInTheNewPlayersRing) {
 }
 
 } // namespace
+
+// --- The cost of the roll -----------------------------------------------------------------
+
+// Counts the paints each widget receives.
+class Peintures : public QObject {
+public:
+    std::map<std::string, int> Nombre;
+    bool eventFilter(QObject* objet, QEvent* evenement) override {
+        if (evenement->type() == QEvent::Paint)
+            ++Nombre[objet->objectName().toStdString()];
+        return false;
+    }
+};
+
+TEST_F(TestTour, ATickRepaintsTheDieAreaAlone) {
+    Nouvelle(mjBlitz);
+    Ecran("PaintBoxDe"); // the paints of the new game are done
+    Peintures peintures;
+    Fenetre->installEventFilter(&peintures);
+    for (QWidget* w : Fenetre->findChildren<QWidget*>())
+        w->installEventFilter(&peintures);
+    for (int tic = 0; tic < 3; ++tic)
+        Fenetre->TimerDeTimer();
+    Ecran("PaintBoxDe");
+    ASSERT_TRUE(peintures.Nombre.count("PaintBoxDe"));
+    EXPECT_EQ(peintures.Nombre.size(), 1u) << "also painted: " << [&] {
+        std::string s;
+        for (const auto& [nom, n] : peintures.Nombre)
+            s += nom + " ";
+        return s;
+    }();
+}

@@ -234,6 +234,10 @@ inline void PrintTo(const QString& s, std::ostream* os) {
     *os << '"' << s.toStdString() << '"';
 }
 
+inline void PrintTo(TModeJeu mode, std::ostream* os) {
+    *os << (mode == mjMaster ? "Master" : "Blitz");
+}
+
 inline QString Texte(const char* utf8) {
     return QString::fromUtf8(utf8);
 }

@@ -35,9 +35,9 @@ TEST(AboutTest, FirstLineNamesTheVersionAndTheWordSize) {
     EXPECT_EQ(TexteAPropos("", "").split('\n')[0], "Dorvane  version " + bits + " bits");
 }
 
-TEST_F(WindowTest, AboutBoxShowsTheProgramsOwnVersion) {
-    EXPECT_EQ(F().stVersion, "1.1.0");
-    EXPECT_EQ(F().stSousVersion, ".21");
+TEST_F(FenetreTest, AboutBoxShowsTheProgramsOwnVersion) {
+    EXPECT_EQ(Fenetre->stVersion, "1.1.0");
+    EXPECT_EQ(Fenetre->stSousVersion, ".21");
     QString titre, texte;
     QTimer::singleShot(0, [&] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
@@ -46,7 +46,7 @@ TEST_F(WindowTest, AboutBoxShowsTheProgramsOwnVersion) {
             box->accept();
         }
     });
-    F().MenuItemAPropos->trigger();
+    Fenetre->MenuItemAPropos->trigger();
     EXPECT_EQ(titre, QString::fromUtf8("À propos de Dorvane"));
     EXPECT_TRUE(texte.startsWith("Dorvane 1.1.0.21 version "));
 }
@@ -56,7 +56,7 @@ TEST(HelpTest, PageIsLookedForBesideTheProgramThenInAnInstalledLayout) {
               (QStringList{"/opt/d/bin/html/index.html", "/opt/d/bin/../share/dorvane/html/index.html"}));
 }
 
-TEST_F(WindowTest, MissingHelpPageShowsNoMessage) {
+TEST_F(FenetreTest, MissingHelpPageShowsNoMessage) {
     bool boite = false;
     QTimer::singleShot(0, [&] {
         if (QWidget* w = QApplication::activeModalWidget()) {
@@ -64,7 +64,7 @@ TEST_F(WindowTest, MissingHelpPageShowsNoMessage) {
             w->close();
         }
     });
-    F().MenuItemAide->trigger(); // the test program has no page beside it
+    Fenetre->MenuItemAide->trigger(); // the test program has no page beside it
     QApplication::processEvents();
     EXPECT_FALSE(boite);
 }

@@ -6,14 +6,14 @@
 
 namespace {
 
-class AutomatonTest : public WindowTest {
+class AutomatonTest : public FenetreTest {
 protected:
     void SetUp() override {
-        WindowTest::SetUp();
+        FenetreTest::SetUp();
         CouleurJoueur = {cNoir, cBleu, cRouge};
-        F().Automate->Delais = {0, 0, 0};
+        Fenetre->Automate->Delais = {0, 0, 0};
     }
-    TJoueurAutomate& A() { return *F().Automate; }
+    TJoueurAutomate& A() { return *Fenetre->Automate; }
     // Takes every step the computer has scheduled, as the timers would.
     void JoueTout() {
         for (int pas = 0; pas < 1000 && A().Occupe(); ++pas)
@@ -26,62 +26,62 @@ class TwoComputersTest : public AutomatonTest, public testing::WithParamInterfac
 } // namespace
 
 TEST_P(TwoComputersTest, PlayAWholeGameToTheVerdict) {
-    F().NiveauAutomate = 0;
+    Fenetre->NiveauAutomate = 0;
     Partie->Jr[jGauche]->Automate = true;
     Partie->Jr[jDroite]->Automate = true;
     Nouvelle(GetParam());
     JoueTout();
     EXPECT_EQ(Partie->TrCrt, 36);
     EXPECT_EQ(Partie->PhCrt, phResultatPose);
-    EXPECT_EQ(F().EtatBouton(), ebIndefini);
-    EXPECT_TRUE(F().stMsg[jGauche].startsWith("Partie terminée"));
-    EXPECT_TRUE(F().stMsg[jDroite].startsWith("Partie terminée"));
+    EXPECT_EQ(Fenetre->EtatBouton(), ebIndefini);
+    EXPECT_TRUE(Fenetre->stMsg[jGauche].startsWith("Partie terminée"));
+    EXPECT_TRUE(Fenetre->stMsg[jDroite].startsWith("Partie terminée"));
     EXPECT_EQ(Partie->Compte(jGauche, cDRAJ) + Partie->Compte(jDroite, cDRAJ), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Modes, TwoComputersTest, testing::Values(mjBlitz, mjMaster));
 
 TEST_F(AutomatonTest, ComputerPlaysItsTurnAndWaitsForThePersonsOk) {
-    F().NiveauAutomate = 2;
+    Fenetre->NiveauAutomate = 2;
     Partie->Jr[jDroite]->Automate = true;
     Nouvelle(mjMaster);
     EXPECT_FALSE(A().Occupe()); // the left player is a person
-    Press("PaintBox1DRAJ", Place(3));
-    Press("PaintBoxGrille", Cellule(2, 2));
-    ASSERT_EQ(F().EtatBouton(), ebOK);
-    Press("PaintBoxAction", QPoint(32, 32));
+    Clique("PaintBox1DRAJ", CentrePlace(3));
+    Clique("PaintBoxGrille", CentreCase(2, 2));
+    ASSERT_EQ(Fenetre->EtatBouton(), ebOK);
+    Clique("PaintBoxAction", QPoint(32, 32));
     ASSERT_EQ(Partie->JrCrt, jDroite);
     EXPECT_TRUE(A().Occupe());
 
     // A person's presses on the board and the panels are not taken meanwhile.
-    Press("PaintBox2DRAJ", Place(1));
+    Clique("PaintBox2DRAJ", CentrePlace(1));
     EXPECT_EQ(Partie->DeCrt, ndIndefini);
 
     JoueTout();
     EXPECT_EQ(Partie->JrCrt, jDroite);
     EXPECT_EQ(Partie->PhCrt, phResultatPose);
-    EXPECT_EQ(F().EtatBouton(), ebOK); // the person sees the result and presses OK
+    EXPECT_EQ(Fenetre->EtatBouton(), ebOK); // the person sees the result and presses OK
     EXPECT_FALSE(A().Occupe());
-    Press("PaintBoxAction", QPoint(32, 32));
+    Clique("PaintBoxAction", QPoint(32, 32));
     EXPECT_EQ(Partie->TrCrt, 3);
     EXPECT_EQ(Partie->JrCrt, jGauche);
 }
 
 TEST_F(AutomatonTest, ComputerStopsItsOwnRollInBlitz) {
-    F().NiveauAutomate = 1;
+    Fenetre->NiveauAutomate = 1;
     Partie->Jr[jGauche]->Automate = true;
     Nouvelle(mjBlitz);
-    EXPECT_TRUE(F().TimerDe->isActive());
-    Press("PaintBoxAction", QPoint(32, 32)); // a person's STOP is not taken
-    EXPECT_TRUE(F().TimerDe->isActive());
+    EXPECT_TRUE(Fenetre->TimerDe->isActive());
+    Clique("PaintBoxAction", QPoint(32, 32)); // a person's STOP is not taken
+    EXPECT_TRUE(Fenetre->TimerDe->isActive());
     JoueTout();
-    EXPECT_FALSE(F().TimerDe->isActive());
+    EXPECT_FALSE(Fenetre->TimerDe->isActive());
     EXPECT_EQ(Partie->PhCrt, phResultatPose);
     EXPECT_EQ(Partie->Des[ndG01]->Etat, edPose);
 }
 
 TEST_F(AutomatonTest, NewGameCancelsASearchAndNothingOfItIsPlayed) {
-    F().NiveauAutomate = 3;
+    Fenetre->NiveauAutomate = 3;
     Partie->Jr[jGauche]->Automate = true;
     Nouvelle(mjMaster);
     ASSERT_TRUE(A().Occupe());
@@ -94,15 +94,15 @@ TEST_F(AutomatonTest, NewGameCancelsASearchAndNothingOfItIsPlayed) {
         for (int y = 0; y < 6; ++y)
             EXPECT_EQ(Partie->Gr[x][y], ndIndefini);
     EXPECT_EQ(Partie->PhCrt, phLanceDes);
-    EXPECT_EQ(F().EtatBouton(), ebStop);
+    EXPECT_EQ(Fenetre->EtatBouton(), ebStop);
 }
 
 TEST_F(AutomatonTest, ClosingDuringASearchEndsCleanly) {
-    F().NiveauAutomate = 3;
+    Fenetre->NiveauAutomate = 3;
     Partie->Jr[jGauche]->Automate = true;
     Nouvelle(mjMaster);
     ASSERT_TRUE(A().Occupe());
-    F().close();
+    Fenetre->close();
     EXPECT_FALSE(A().Occupe());
     QApplication::processEvents();
     EXPECT_EQ(Partie->DeCrt, ndIndefini);

@@ -5,21 +5,19 @@
 
 #include <QPushButton>
 
-DORVANE_WINDOW_TEST_MAIN
-
 namespace {
 
-class PlayersDialogTest : public WindowTest {
+class PlayersDialogTest : public FenetreTest {
 protected:
     void SetUp() override {
-        WindowTest::SetUp();
+        FenetreTest::SetUp();
         CouleurJoueur = {cNoir, cBleu, cRouge};
-        dialogue = std::make_unique<TFormJoueurs>(F());
+        dialogue = std::make_unique<TFormJoueurs>(*Fenetre);
         dialogue->show();
     }
     void TearDown() override {
         dialogue.reset();
-        WindowTest::TearDown();
+        FenetreTest::TearDown();
     }
     TPaintBox& Boite(const char* nom) { return *dialogue->findChild<TPaintBox*>(nom); }
     void Clic(const char* nom) {
@@ -78,9 +76,9 @@ TEST_F(PlayersDialogTest, OkKeepsTheChoiceAndRecoloursTheWindow) {
     EXPECT_EQ(CouleurJoueur[jGauche], cOrange);
     EXPECT_EQ(CouleurJoueur[jDroite], cBleu);
     EXPECT_TRUE(Partie->Jr[jDroite]->Automate);
-    EXPECT_EQ(Label("Label1DC").palette().color(QPalette::WindowText),
+    EXPECT_EQ(Composant<QLabel>("Label1DC")->palette().color(QPalette::WindowText),
               QColor::fromRgb(ValeurCouleur[cOrange]));
-    EXPECT_EQ(Zone("PaintBox2Msg").CouleurTexte, QColor::fromRgb(ValeurCouleur[cBleu]));
+    EXPECT_EQ(Composant("PaintBox2Msg")->CouleurTexte, QColor::fromRgb(ValeurCouleur[cBleu]));
 }
 
 class CancelTest : public PlayersDialogTest, public testing::WithParamInterface<int> {};

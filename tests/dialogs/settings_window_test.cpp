@@ -18,9 +18,9 @@ void Ecris(const QString& chemin, const QString& texte) {
     f.write(texte.toUtf8());
 }
 
-class SettingsWindowTest : public WindowTest {
+class SettingsFenetreTest : public FenetreTest {
 protected:
-    QString Fichier() const { return dossier.path() + "/Ferrandel.ini"; }
+    QString Fichier() const { return Dossier.path() + "/Ferrandel.ini"; }
     void AvantFenetre() override {
         if (!contenu.isEmpty())
             Ecris(Fichier(), contenu);
@@ -28,24 +28,24 @@ protected:
     QString contenu;
 };
 
-class SettingsFromFileTest : public SettingsWindowTest {
+class SettingsFromFileTest : public SettingsFenetreTest {
 protected:
     void SetUp() override {
         contenu = "; "
                   "kept\n[Options]\nCoulJrG=0x2\nTypeJrD=1\nMode=1\nNiveauAutomate=3\n[Affichage]\nPoses="
                   "0\nScores=1\n";
-        SettingsWindowTest::SetUp();
+        SettingsFenetreTest::SetUp();
     }
 };
 
 } // namespace
 
-TEST_F(SettingsWindowTest, FirstCloseWritesTheDefaults) {
+TEST_F(SettingsFenetreTest, FirstCloseWritesTheDefaults) {
     EXPECT_EQ(CouleurJoueur[jGauche], cBleu);
     EXPECT_EQ(CouleurJoueur[jDroite], cRouge);
-    EXPECT_TRUE(F().MenuItemModeBlitz->isChecked());
-    EXPECT_TRUE(F().MenuItemNiveau[2]->isChecked());
-    F().close();
+    EXPECT_TRUE(Fenetre->MenuItemModeBlitz->isChecked());
+    EXPECT_TRUE(Fenetre->MenuItemNiveau[2]->isChecked());
+    Fenetre->close();
     EXPECT_EQ(Lis(Fichier()),
               "[Options]\nCoulJrG=1\nTypeJrG=0\nCoulJrD=4\nTypeJrD=0\nMode=0\nNiveauAutomate=2\n"
               "[Affichage]\nPoses=1\nScores=1\n");
@@ -55,15 +55,15 @@ TEST_F(SettingsFromFileTest, FileChoicesAreInForceAndSurviveTheNextClose) {
     EXPECT_EQ(CouleurJoueur[jGauche], cMagenta);
     EXPECT_TRUE(Partie->Jr[jDroite]->Automate);
     EXPECT_FALSE(Partie->Jr[jGauche]->Automate);
-    EXPECT_TRUE(F().MenuItemModeMaster->isChecked());
-    EXPECT_TRUE(F().MenuItemNiveau[3]->isChecked());
-    EXPECT_FALSE(F().MenuItemAffichageCasesJouables->isChecked());
+    EXPECT_TRUE(Fenetre->MenuItemModeMaster->isChecked());
+    EXPECT_TRUE(Fenetre->MenuItemNiveau[3]->isChecked());
+    EXPECT_FALSE(Fenetre->MenuItemAffichageCasesJouables->isChecked());
     // Loaded as it stands: the second option stays ticked and available.
-    EXPECT_TRUE(F().MenuItemAffichageScoresCaptures->isChecked());
-    EXPECT_TRUE(F().MenuItemAffichageScoresCaptures->isEnabled());
+    EXPECT_TRUE(Fenetre->MenuItemAffichageScoresCaptures->isChecked());
+    EXPECT_TRUE(Fenetre->MenuItemAffichageScoresCaptures->isEnabled());
 
-    F().MenuItemNiveau[0]->trigger();
-    F().close();
+    Fenetre->MenuItemNiveau[0]->trigger();
+    Fenetre->close();
     const QString ecrit = Lis(Fichier());
     EXPECT_TRUE(ecrit.startsWith("; kept\n[Options]\nCoulJrG=2\n"));
     EXPECT_TRUE(ecrit.contains("TypeJrD=1\n"));
@@ -75,14 +75,14 @@ TEST_F(SettingsFromFileTest, FileChoicesAreInForceAndSurviveTheNextClose) {
 // The new game then starts in the mode the file chose.
 TEST_F(SettingsFromFileTest, NextNewGameUsesTheModeOfTheFile) {
     Partie->Jr[jDroite]->Automate = false;
-    F().MenuItemPartieNouvelle->trigger();
+    Fenetre->MenuItemPartieNouvelle->trigger();
     EXPECT_EQ(Partie->FMode, mjMaster);
 }
 
-TEST_F(SettingsWindowTest, UnwritableSettingsAreReportedAndTheWindowStillCloses) {
+TEST_F(SettingsFenetreTest, UnwritableSettingsAreReportedAndTheWindowStillCloses) {
     // A data folder below a plain file cannot be created, whoever runs the test.
-    Ecris(dossier.path() + "/fichier", "x");
-    stRepDonnees = (dossier.path() + "/fichier/sous/").toStdString();
+    Ecris(Dossier.path() + "/fichier", "x");
+    stRepDonnees = (Dossier.path() + "/fichier/sous/").toStdString();
     QString message;
     QTimer::singleShot(0, [&] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
@@ -90,8 +90,8 @@ TEST_F(SettingsWindowTest, UnwritableSettingsAreReportedAndTheWindowStillCloses)
             box->accept();
         }
     });
-    F().close();
-    EXPECT_FALSE(F().isVisible());
+    Fenetre->close();
+    EXPECT_FALSE(Fenetre->isVisible());
     EXPECT_TRUE(message.contains("Ferrandel.ini")) << message.toStdString();
-    EXPECT_EQ(Lis(dossier.path() + "/fichier"), "x");
+    EXPECT_EQ(Lis(Dossier.path() + "/fichier"), "x");
 }

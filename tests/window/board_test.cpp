@@ -3,7 +3,7 @@
 
 namespace {
 
-const QColor Gris = CouleurRgb(ValeurCouleur[cGris]);
+const QColor Gris = QColor::fromRgb(ValeurCouleur[cGris]);
 
 bool Proche(QColor a, QColor b, int tolerance = 40) {
     return std::abs(a.red() - b.red()) <= tolerance && std::abs(a.green() - b.green()) <= tolerance &&
@@ -19,14 +19,14 @@ bool Contient(const QImage& image, const QRect& zone, QColor c, int tolerance = 
     return false;
 }
 
-QRect CentreCellule(int x, int y) {
+QRect CentreCentreCase(int x, int y) {
     return QRect(x * 64 + 22, y * 64 + 22, 20, 20);
 }
 
-class BoardTest : public WindowTest {
+class BoardTest : public FenetreTest {
 protected:
     void SetUp() override {
-        WindowTest::SetUp();
+        FenetreTest::SetUp();
         CouleurJoueur = {cNoir, cBleu, cRouge};
     }
 
@@ -34,7 +34,7 @@ protected:
     void Marque(int face) {
         Partie->Nouvelle(mjBlitz);
         Partie->Des[Partie->DeCrt]->Change(static_cast<std::uint8_t>(face));
-        ASSERT_GT(F().AfficheCasesJouables(), 0);
+        ASSERT_GT(Fenetre->AfficheCasesJouables(), 0);
     }
 };
 
@@ -62,9 +62,9 @@ TEST_F(BoardTest, DieShowsItsOwnerAndTheRingOfTheSuiteCreator) {
         Pose(des[x], x, 0);
     Partie->Suites[oHorizontale][0]->Affecte(jDroite, 5, 0, false);
     const QImage g = Grab("PaintBoxGrille");
-    EXPECT_TRUE(Proche(Pixel(g, 2 + 3, 2 + 3), CouleurRgb(ValeurCouleur[cRouge])));  // ring
-    EXPECT_TRUE(Proche(Pixel(g, 2 + 14, 2 + 14), CouleurRgb(ValeurCouleur[cBleu]))); // body
-    EXPECT_LT(Pixel(g, 2 + 30, 2 + 30).value(), 60);                                 // the pip of a 1
+    EXPECT_TRUE(Proche(Pixel(g, 2 + 3, 2 + 3), QColor::fromRgb(ValeurCouleur[cRouge])));  // ring
+    EXPECT_TRUE(Proche(Pixel(g, 2 + 14, 2 + 14), QColor::fromRgb(ValeurCouleur[cBleu]))); // body
+    EXPECT_LT(Pixel(g, 2 + 30, 2 + 30).value(), 60);                                      // the pip of a 1
 
     // Once a die of the row leaves, the suite no longer stands and the ring goes.
     Partie->Gr[3][0] = ndIndefini;
@@ -75,9 +75,9 @@ TEST_F(BoardTest, DieShowsItsOwnerAndTheRingOfTheSuiteCreator) {
 TEST_F(BoardTest, PlayableCellsShowABlankBodyInTheCurrentPlayersColour) {
     Marque(3);
     const QImage g = Grab("PaintBoxGrille");
-    EXPECT_TRUE(Proche(Pixel(g, 4 * 64 + 32, 1 * 64 + 32), CouleurRgb(ValeurCouleur[cBleu]), 5));
+    EXPECT_TRUE(Proche(Pixel(g, 4 * 64 + 32, 1 * 64 + 32), QColor::fromRgb(ValeurCouleur[cBleu]), 5));
 
-    F().MenuItemAffichageCasesJouables->trigger();
+    Fenetre->MenuItemAffichageCasesJouables->trigger();
     EXPECT_EQ(Pixel(Grab("PaintBoxGrille"), 4 * 64 + 32, 1 * 64 + 32), Gris);
 }
 
@@ -88,17 +88,17 @@ TEST_F(BoardTest, ACellThatWouldFillALineShowsAStarUnlessScoresAreHidden) {
     for (int x = 1; x < 6; ++x)
         Pose(des[x - 1], x, 0);
     Partie->Des[Partie->DeCrt]->Change(6);
-    F().AfficheCasesJouables();
+    Fenetre->AfficheCasesJouables();
     ASSERT_TRUE(Partie->Jouable[0][0]);
     ASSERT_EQ(Partie->Scores[0][0], 0);
     // The star's centre is in the player's colour, its upper corners the grey tile.
     const QImage g = Grab("PaintBoxGrille");
-    EXPECT_TRUE(Proche(Pixel(g, 32, 34), CouleurRgb(ValeurCouleur[cBleu]), 5));
+    EXPECT_TRUE(Proche(Pixel(g, 32, 34), QColor::fromRgb(ValeurCouleur[cBleu]), 5));
     EXPECT_TRUE(Proche(Pixel(g, 5, 5), Gris, 5));
 
-    F().MenuItemAffichageScoresCaptures->trigger();
+    Fenetre->MenuItemAffichageScoresCaptures->trigger();
     const QImage h = Grab("PaintBoxGrille");
-    EXPECT_TRUE(Proche(Pixel(h, 12, 12), CouleurRgb(ValeurCouleur[cBleu]), 5)); // a plain body
+    EXPECT_TRUE(Proche(Pixel(h, 12, 12), QColor::fromRgb(ValeurCouleur[cBleu]), 5)); // a plain body
 }
 
 struct TCasNombre {
@@ -115,16 +115,16 @@ TEST_P(PreviewNumberTest, CaptureScoreIsWrittenOnThePlayersColour) {
     Pose(ndD01, 0, 0);
     Pose(ndG02, 1, 0);
     Partie->Des[Partie->DeCrt]->Change(3);
-    F().AfficheCasesJouables();
+    Fenetre->AfficheCasesJouables();
     ASSERT_EQ(Partie->Scores[2][0], 2);
     const QImage g = Grab("PaintBoxGrille");
-    const QColor fond = CouleurRgb(ValeurCouleur[GetParam().Couleur]);
-    EXPECT_TRUE(Contient(g, CentreCellule(2, 0), GetParam().Encre, 30));
-    EXPECT_TRUE(Contient(g, CentreCellule(2, 0), fond, 5));
-    EXPECT_FALSE(Contient(g, CentreCellule(3, 0), GetParam().Encre, 30)); // no number without capture
+    const QColor fond = QColor::fromRgb(ValeurCouleur[GetParam().Couleur]);
+    EXPECT_TRUE(Contient(g, CentreCentreCase(2, 0), GetParam().Encre, 30));
+    EXPECT_TRUE(Contient(g, CentreCentreCase(2, 0), fond, 5));
+    EXPECT_FALSE(Contient(g, CentreCentreCase(3, 0), GetParam().Encre, 30)); // no number without capture
 
-    F().MenuItemAffichageScoresCaptures->trigger();
-    EXPECT_FALSE(Contient(Grab("PaintBoxGrille"), CentreCellule(2, 0), GetParam().Encre, 30));
+    Fenetre->MenuItemAffichageScoresCaptures->trigger();
+    EXPECT_FALSE(Contient(Grab("PaintBoxGrille"), CentreCentreCase(2, 0), GetParam().Encre, 30));
 }
 
 INSTANTIATE_TEST_SUITE_P(Colours, PreviewNumberTest,
@@ -135,7 +135,7 @@ TEST_F(BoardTest, DieAreaShowsTheCurrentDieInTheCurrentPlayersRing) {
     Partie->Nouvelle(mjBlitz);
     Partie->Des[Partie->DeCrt]->Change(1);
     const QImage d = Grab("PaintBoxDe");
-    EXPECT_TRUE(Proche(Pixel(d, 4, 4), CouleurRgb(ValeurCouleur[cBleu])));
+    EXPECT_TRUE(Proche(Pixel(d, 4, 4), QColor::fromRgb(ValeurCouleur[cBleu])));
     EXPECT_LT(Pixel(d, 31, 31).value(), 60);        // the pip of a 1
     EXPECT_GT(Pixel(d, 16, 16).value(), 200);       // a white face
     EXPECT_EQ(Pixel(d, 63, 63), QColor(Qt::black)); // right and bottom edges are left out
@@ -148,7 +148,7 @@ TEST_F(BoardTest, ActionButtonShowsItsState) {
     } const cas[] = {
         {ebIndefini, Qt::black}, {ebOK, QColor(0x00, 0x80, 0x00)}, {ebStop, QColor(0xCC, 0x28, 0x2A)}};
     for (const auto& c : cas) {
-        F().SetEtatBouton(c.Etat);
+        Fenetre->SetEtatBouton(c.Etat);
         const QImage a = Grab("PaintBoxAction");
         // A point of the sign's colour between its rim and its lettering.
         EXPECT_TRUE(Proche(Pixel(a, 32, 10), c.Centre)) << int(c.Etat);

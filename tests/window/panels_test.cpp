@@ -8,7 +8,7 @@
 
 namespace {
 
-const QColor Gris = CouleurRgb(ValeurCouleur[cGris]);
+const QColor Gris = QColor::fromRgb(ValeurCouleur[cGris]);
 
 // The columns and rows of `image` that hold a pixel other than `fond`.
 QRect Encre(const QImage& image, QColor fond) {
@@ -37,12 +37,12 @@ QImage Rgb32(const QImage& image) {
     return image.convertToFormat(QImage::Format_RGB32);
 }
 
-class PanelsTest : public WindowTest {
+class PanelsTest : public FenetreTest {
 protected:
     void SetUp() override {
-        WindowTest::SetUp();
+        FenetreTest::SetUp();
         CouleurJoueur = {cNoir, cBleu, cRouge};
-        F().ColoreTexteJoueurs();
+        Fenetre->ColoreTexteJoueurs();
     }
     static void Capture(TNumDe d, TIdJoueur par) {
         Partie->Des[d]->Etat = edCapture;
@@ -60,8 +60,8 @@ protected:
 } // namespace
 
 TEST_F(PanelsTest, MessageLinesAreCentredOneByOne) {
-    F().AfficheMessage(jGauche, "Un\rDeux mots", ebOK);
-    EXPECT_EQ(F().EtatBouton(), ebOK);
+    Fenetre->AfficheMessage(jGauche, "Un\rDeux mots", ebOK);
+    EXPECT_EQ(Fenetre->EtatBouton(), ebOK);
     const QImage m = Grab("PaintBox1Msg");
     const QRect tout = Encre(m, Gris);
     ASSERT_TRUE(tout.isValid());
@@ -72,18 +72,18 @@ TEST_F(PanelsTest, MessageLinesAreCentredOneByOne) {
     EXPECT_NEAR(premiere.center().x(), 132, 2);
     EXPECT_GT(premiere.left(), tout.left() + 10);
 
-    F().AfficheMessage(jGauche, "Un\rDeux mots\r", ebIndefini);
+    Fenetre->AfficheMessage(jGauche, "Un\rDeux mots\r", ebIndefini);
     EXPECT_EQ(Grab("PaintBox1Msg"), m); // a final line break adds no line
     EXPECT_FALSE(Encre(Grab("PaintBox2Msg"), Gris).isValid());
 }
 
 TEST_F(PanelsTest, MessageToBothPlayersAndEmptyMessage) {
-    F().AfficheMessage(jIndefini, "Bonjour", ebStop);
-    EXPECT_EQ(F().stMsg[jGauche], "Bonjour");
-    EXPECT_EQ(F().stMsg[jDroite], "Bonjour");
-    EXPECT_EQ(F().EtatBouton(), ebStop);
+    Fenetre->AfficheMessage(jIndefini, "Bonjour", ebStop);
+    EXPECT_EQ(Fenetre->stMsg[jGauche], "Bonjour");
+    EXPECT_EQ(Fenetre->stMsg[jDroite], "Bonjour");
+    EXPECT_EQ(Fenetre->EtatBouton(), ebStop);
     EXPECT_TRUE(Encre(Grab("PaintBox2Msg"), Gris).isValid());
-    F().AfficheMessage(jDroite, "", ebIndefini);
+    Fenetre->AfficheMessage(jDroite, "", ebIndefini);
     EXPECT_FALSE(Encre(Grab("PaintBox2Msg"), Gris).isValid());
 }
 
@@ -114,12 +114,12 @@ TEST_F(PanelsTest, CaptionsReportCountsAndPoints) {
     Capture(ndD02, jGauche); // an opponent's 2: 4 points
     Capture(ndG03, jGauche); // an own 3: 3 points
     Partie->PasseDe(ndD01);  // the right player's die passed: 1 point for the left
-    F().AfficheCompteurs(jIndefini);
-    EXPECT_EQ(Label("Label1DRAJ").text(), QString::fromUtf8("Reste à jouer (16)"));
-    EXPECT_EQ(Label("Label1DC").text(), QString::fromUtf8("Dés capturés (2, 7 pts)"));
-    EXPECT_EQ(Label("Label1DNJ").text(), QString::fromUtf8("Dés non joués (1, 1 pt)"));
-    EXPECT_EQ(Label("Label2DC").text(), QString::fromUtf8("Dés capturés (0)"));
-    EXPECT_EQ(Label("Label2DRAJ").text(), QString::fromUtf8("Reste à jouer (16)"));
+    Fenetre->AfficheCompteurs(jIndefini);
+    EXPECT_EQ(Legende("Label1DRAJ"), QString::fromUtf8("Reste à jouer (16)"));
+    EXPECT_EQ(Legende("Label1DC"), QString::fromUtf8("Dés capturés (2, 7 pts)"));
+    EXPECT_EQ(Legende("Label1DNJ"), QString::fromUtf8("Dés non joués (1, 1 pt)"));
+    EXPECT_EQ(Legende("Label2DC"), QString::fromUtf8("Dés capturés (0)"));
+    EXPECT_EQ(Legende("Label2DRAJ"), QString::fromUtf8("Reste à jouer (16)"));
 }
 
 TEST_F(PanelsTest, DiceAreasShowDiceInTheOrderTheyArrivedInTheirOwnersColour) {
@@ -154,29 +154,29 @@ TEST_F(PanelsTest, ScoreDigitsShowTheTotalWithLeadingZeros) {
 TEST_F(PanelsTest, SuiteStarBlinksWhileTheSuiteStandsAndStaysLitAtTheEnd) {
     Partie->Nouvelle(mjMaster);
     Suite(jGauche, false);
-    F().AfficheCompteursSuite(jIndefini);
-    TTimer& timer = *F().findChild<TTimer*>("Timer1SM");
+    Fenetre->AfficheCompteursSuite(jIndefini);
+    TTimer& timer = *Fenetre->findChild<TTimer*>("Timer1SM");
     ASSERT_TRUE(timer.isActive());
-    EXPECT_FALSE(F().findChild<TTimer*>("Timer1SP")->isActive());
-    EXPECT_FALSE(F().findChild<TTimer*>("Timer2SM")->isActive());
+    EXPECT_FALSE(Fenetre->findChild<TTimer*>("Timer1SP")->isActive());
+    EXPECT_FALSE(Fenetre->findChild<TTimer*>("Timer2SM")->isActive());
 
-    F().TimerSuitesTimer(timer);
+    Fenetre->TimerSuitesTimer(timer);
     const QImage allumee = Grab("PaintBox1SM");
     EXPECT_EQ(Pixel(allumee, 24, 12), Gris);                          // the top arm of the grey star
     EXPECT_TRUE(Encre(allumee.copy(14, 18, 20, 20), Gris).isValid()); // its white number
-    F().TimerSuitesTimer(timer);
+    Fenetre->TimerSuitesTimer(timer);
     EXPECT_FALSE(Encre(Grab("PaintBox1SM"), Qt::black).isValid());
 
     // At the result of the last turn every tick keeps it lit.
     Partie->TrCrt = 36;
     Partie->PhCrt = phResultatPose;
-    F().TimerSuitesTimer(timer);
-    F().TimerSuitesTimer(timer);
+    Fenetre->TimerSuitesTimer(timer);
+    Fenetre->TimerSuitesTimer(timer);
     EXPECT_EQ(timer.Tag, 1);
 
     // A broken suite stops the blink and clears the star.
     Partie->Gr[2][0] = ndIndefini;
-    F().AfficheCompteursSuite(jGauche);
+    Fenetre->AfficheCompteursSuite(jGauche);
     EXPECT_FALSE(timer.isActive());
     EXPECT_EQ(timer.Tag, 0);
     EXPECT_FALSE(Encre(Grab("PaintBox1SM"), Qt::black).isValid());
@@ -186,11 +186,11 @@ TEST_F(PanelsTest, CleanSuiteStarIsInThePlayersColourWithTextReadableOnYellow) {
     CouleurJoueur[jDroite] = cJaune;
     Partie->Nouvelle(mjMaster);
     Suite(jDroite, true);
-    F().AfficheCompteursSuite(jDroite);
-    TTimer& timer = *F().findChild<TTimer*>("Timer2SP");
-    F().TimerSuitesTimer(timer);
+    Fenetre->AfficheCompteursSuite(jDroite);
+    TTimer& timer = *Fenetre->findChild<TTimer*>("Timer2SP");
+    Fenetre->TimerSuitesTimer(timer);
     const QImage e = Grab("PaintBox2SP");
-    const QColor jaune = CouleurRgb(ValeurCouleur[cJaune]);
+    const QColor jaune = QColor::fromRgb(ValeurCouleur[cJaune]);
     EXPECT_EQ(Pixel(e, 24, 12), jaune);
     bool sombre = false; // the number is written in black
     for (int x = 12; x < 36; ++x)

@@ -4,8 +4,6 @@
 #include <QMenu>
 #include <QMenuBar>
 
-DORVANE_WINDOW_TEST_MAIN
-
 namespace {
 
 struct TGeometrie {
@@ -49,47 +47,47 @@ const TItem Items[] = {
 
 } // namespace
 
-TEST_F(WindowTest, IsAFixedBlackWindowOfTheDeclaredSize) {
-    EXPECT_EQ(F().windowTitle(), "Dorvane");
-    EXPECT_EQ(F().centralWidget()->size(), QSize(896, 627));
-    EXPECT_EQ(F().minimumSize(), F().maximumSize());
-    EXPECT_FALSE(F().windowFlags() & Qt::WindowMaximizeButtonHint);
-    const QImage client = F().centralWidget()->grab().toImage();
+TEST_F(FenetreTest, IsAFixedBlackWindowOfTheDeclaredSize) {
+    EXPECT_EQ(Fenetre->windowTitle(), "Dorvane");
+    EXPECT_EQ(Fenetre->centralWidget()->size(), QSize(896, 627));
+    EXPECT_EQ(Fenetre->minimumSize(), Fenetre->maximumSize());
+    EXPECT_FALSE(Fenetre->windowFlags() & Qt::WindowMaximizeButtonHint);
+    const QImage client = Fenetre->centralWidget()->grab().toImage();
     EXPECT_EQ(Pixel(client, 5, 5), QColor(Qt::black));
     EXPECT_EQ(Pixel(client, 250, 190), QColor(Qt::black));
 }
 
-TEST_F(WindowTest, ComponentsHaveTheirNamesPlacesAndTags) {
+TEST_F(FenetreTest, ComponentsHaveTheirNamesPlacesAndTags) {
     for (const auto& g : Geometries) {
         SCOPED_TRACE(g.Nom);
-        const TPaintBox& z = Zone(g.Nom);
+        const TPaintBox& z = *Composant(g.Nom);
         EXPECT_EQ(z.geometry(), g.Place);
         EXPECT_EQ(z.Tag, g.Tag);
     }
     for (const char* nom : {"Label1DRAJ", "Label2DRAJ", "Label1DC", "Label2DC", "Label1DNJ", "Label2DNJ"})
-        EXPECT_EQ(Label(nom).size(), QSize(192, 26)) << nom;
-    EXPECT_EQ(Label("Label1DRAJ").text(), QString::fromUtf8("Reste à jouer (18)"));
-    EXPECT_EQ(Label("Label2DC").text(), QString::fromUtf8("Dés capturés (0, 0 pt)"));
-    EXPECT_EQ(Label("Label1DNJ").text(), QString::fromUtf8("Dés non joués (0, 0 pt)"));
+        EXPECT_EQ(Composant<QLabel>(nom)->size(), QSize(192, 26)) << nom;
+    EXPECT_EQ(Legende("Label1DRAJ"), QString::fromUtf8("Reste à jouer (18)"));
+    EXPECT_EQ(Legende("Label2DC"), QString::fromUtf8("Dés capturés (0, 0 pt)"));
+    EXPECT_EQ(Legende("Label1DNJ"), QString::fromUtf8("Dés non joués (0, 0 pt)"));
     for (const char* nom : {"Timer1SM", "Timer1SP", "Timer2SM", "Timer2SP"}) {
-        const TTimer* t = F().findChild<TTimer*>(nom);
+        const TTimer* t = Fenetre->findChild<TTimer*>(nom);
         ASSERT_NE(t, nullptr) << nom;
         EXPECT_EQ(t->interval(), 500);
         EXPECT_FALSE(t->isActive());
         EXPECT_EQ(t->Tag, 0);
     }
-    EXPECT_EQ(F().TimerDe->interval(), 20);
-    EXPECT_FALSE(F().TimerDe->isActive());
+    EXPECT_EQ(Fenetre->TimerDe->interval(), 20);
+    EXPECT_FALSE(Fenetre->TimerDe->isActive());
 }
 
-TEST_F(WindowTest, MenusCarryTheirCaptionsShortcutsAndChecks) {
+TEST_F(FenetreTest, MenusCarryTheirCaptionsShortcutsAndChecks) {
     QStringList menus;
-    for (QAction* a : F().menuBar()->actions())
+    for (QAction* a : Fenetre->menuBar()->actions())
         menus << a->text();
     EXPECT_EQ(menus, (QStringList{"&Partie", "&Options", "&Affichage", "&?"}));
     for (const auto& i : Items) {
         SCOPED_TRACE(i.Nom);
-        const QAction& a = Action(i.Nom);
+        const QAction& a = *Composant<QAction>(i.Nom);
         EXPECT_EQ(a.text(), QString::fromUtf8(i.Titre));
         EXPECT_EQ(a.shortcut(), QKeySequence(i.Raccourci));
         EXPECT_EQ(a.isCheckable(), i.Cochable);
@@ -97,18 +95,18 @@ TEST_F(WindowTest, MenusCarryTheirCaptionsShortcutsAndChecks) {
     }
 }
 
-TEST_F(WindowTest, ModeItemsAreOneRadioGroup) {
-    Action("MenuItemModeMaster").trigger();
-    EXPECT_TRUE(Action("MenuItemModeMaster").isChecked());
-    EXPECT_FALSE(Action("MenuItemModeBlitz").isChecked());
-    Action("MenuItemModeBlitz").trigger();
-    EXPECT_TRUE(Action("MenuItemModeBlitz").isChecked());
-    EXPECT_FALSE(Action("MenuItemModeMaster").isChecked());
+TEST_F(FenetreTest, ModeItemsAreOneRadioGroup) {
+    Composant<QAction>("MenuItemModeMaster")->trigger();
+    EXPECT_TRUE(Composant<QAction>("MenuItemModeMaster")->isChecked());
+    EXPECT_FALSE(Composant<QAction>("MenuItemModeBlitz")->isChecked());
+    Composant<QAction>("MenuItemModeBlitz")->trigger();
+    EXPECT_TRUE(Composant<QAction>("MenuItemModeBlitz")->isChecked());
+    EXPECT_FALSE(Composant<QAction>("MenuItemModeMaster")->isChecked());
 }
 
-TEST_F(WindowTest, CaptureScoresAreOfferedOnlyWithPlayableCells) {
-    QAction& cases = Action("MenuItemAffichageCasesJouables");
-    QAction& scores = Action("MenuItemAffichageScoresCaptures");
+TEST_F(FenetreTest, CaptureScoresAreOfferedOnlyWithPlayableCells) {
+    QAction& cases = *Composant<QAction>("MenuItemAffichageCasesJouables");
+    QAction& scores = *Composant<QAction>("MenuItemAffichageScoresCaptures");
     cases.trigger();
     EXPECT_FALSE(cases.isChecked());
     EXPECT_FALSE(scores.isChecked());
@@ -122,10 +120,10 @@ TEST_F(WindowTest, CaptureScoresAreOfferedOnlyWithPlayableCells) {
     EXPECT_TRUE(cases.isChecked());
 }
 
-TEST_F(WindowTest, ButtonStateIsKeptInTheActionAreaTag) {
+TEST_F(FenetreTest, ButtonStateIsKeptInTheActionAreaTag) {
     for (TEtatBouton e : {ebStop, ebOK, ebIndefini}) {
-        F().SetEtatBouton(e);
-        EXPECT_EQ(F().EtatBouton(), e);
-        EXPECT_EQ(Zone("PaintBoxAction").Tag, e);
+        Fenetre->SetEtatBouton(e);
+        EXPECT_EQ(Fenetre->EtatBouton(), e);
+        EXPECT_EQ(Composant("PaintBoxAction")->Tag, e);
     }
 }

@@ -1,9 +1,10 @@
 // The main window: the board, the current die, the action button and the side panels of
 // both players, the menus and the timers. Its handlers are spread over several sources:
 // main_f_layout.cpp (components, menus, display options), main_f_lifecycle.cpp (start-up,
-// close, new game), main_f_board.cpp (board, die and button drawing), main_f_panels.cpp
-// (messages, dice areas, captions, stars, digits, turn counter), main_f_turns.cpp (the turn
-// controller) and help_about.cpp (help, About, version).
+// close, new game, players dialog), main_f_options.cpp (the settings file),
+// main_f_board.cpp (board, die and button drawing), main_f_panels.cpp (messages, dice
+// areas, captions, stars, digits, turn counter), main_f_turns.cpp (the turn controller) and
+// help_about.cpp (help, About, version). automaton_player.h plays a computer's turns.
 #pragma once
 
 #include "base.h"

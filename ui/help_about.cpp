@@ -38,8 +38,13 @@ QStringList EmplacementsAide(const QString& dossierProgramme) {
     return {dossierProgramme + "/html/index.html", dossierProgramme + "/../share/dorvane/html/index.html"};
 }
 
+QString& DonneesVersionProgramme() {
+    static QString donnees = QString::fromUtf8(DonneesVersion);
+    return donnees;
+}
+
 void TFormMain::LitVersion() {
-    ::LitVersion(QString::fromUtf8(DonneesVersion), stVersion, stSousVersion);
+    ::LitVersion(DonneesVersionProgramme(), stVersion, stSousVersion);
 }
 
 QString TFormMain::TexteAPropos() const {

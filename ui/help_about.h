@@ -10,6 +10,10 @@ inline constexpr const char* ErreurVersion = "Erreur inattendue : aucune informa
 // std::runtime_error with ErreurVersion when the data is empty or malformed.
 void LitVersion(const QString& donnees, QString& stVersion, QString& stSousVersion);
 
+// The version data compiled into the program, "1.1.0.21"; replaceable so that a test can
+// start a window without it.
+QString& DonneesVersionProgramme();
+
 QString TexteAPropos(const QString& stVersion, const QString& stSousVersion);
 
 // Where the help page may lie: beside the program, then in an installed layout.

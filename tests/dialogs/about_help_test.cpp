@@ -68,3 +68,34 @@ TEST_F(FenetreTest, MissingHelpPageShowsNoMessage) {
     QApplication::processEvents();
     EXPECT_FALSE(boite);
 }
+
+namespace {
+
+// A program built without version data: the start-up reports it in an error box and goes on.
+class NoVersionTest : public FenetreTest {
+protected:
+    void AvantFenetre() override {
+        DonneesVersionProgramme().clear();
+        QTimer::singleShot(0, [this] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                message = box->text();
+                box->accept();
+            }
+        });
+    }
+    void TearDown() override {
+        FenetreTest::TearDown();
+        DonneesVersionProgramme() = "1.1.0.21";
+    }
+    QString message;
+};
+
+} // namespace
+
+TEST_F(NoVersionTest, StartUpReportsTheMissingVersionAndTheWindowStillComesUp) {
+    // The box is modal inside the window's creation, so it is answered from the event loop.
+    EXPECT_EQ(message, QString::fromUtf8("Erreur inattendue : aucune information de version incluse."));
+    EXPECT_TRUE(Fenetre->isVisible());
+    EXPECT_TRUE(Fenetre->stVersion.isEmpty());
+    EXPECT_TRUE(Fenetre->TexteAPropos().startsWith("Dorvane  version "));
+}

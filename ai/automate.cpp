@@ -2,8 +2,9 @@
 //
 // The weak levels are weak on purpose: Débutant plays almost at random, leaning towards
 // captures; Amateur takes the best immediate gain but misjudges it by a random amount;
-// Confirmé looks one reply ahead; Expert searches as deep as its budget allows, to the end
-// of the game once few turns are left.
+// Confirmé looks one reply ahead; Expert searches as deep as its budget allows in Master, and
+// in Blitz plays thousands of games out from its cells on sampled faces; both search to the
+// end of the game once few turns are left.
 #include "automate.h"
 
 #include "recherche.h"
@@ -125,6 +126,11 @@ TOption Amateur(const TEtatJeu& e, const std::vector<TOption>& o, TAlea& a) {
     });
 }
 
+// Blitz: the turns left from which Expert solves the game exactly, and before that the games
+// it plays out per move.
+constexpr int ToursExacts = 4;
+constexpr int SimulationsExpert = 3000;
+
 TReglages Reglages(const TEtatJeu& e, int niveau, std::uint64_t graine) {
     TReglages r;
     r.Graine = graine;
@@ -136,10 +142,11 @@ TReglages Reglages(const TEtatJeu& e, int niveau, std::uint64_t graine) {
         r.Bruit = e.Mode == mjBlitz ? 4.0 : 0.0;
     } else if (e.Mode == mjMaster) {
         r.Positions = 400000;
+    } else if (NbTours - e.Tour + 1 <= ToursExacts) {
+        // Few turns left: expectimax to the end over every cell.
+        r.Profondeur = NbTours;
     } else {
-        r.Profondeur = 4;
-        r.Largeur = 4;
-        r.LargeurRacine = 10;
+        r.Simulations = SimulationsExpert;
     }
     return r;
 }
@@ -188,8 +195,9 @@ TCoupAutomate ChoisitCoup(const TEtatJeu& e, int niveau, std::uint64_t graine,
         return Coup(e, x.Face, x.Case);
     }
     const TReglages r = Reglages(e, niveau, graine);
-    const TResultatRecherche res =
-        e.Mode == mjMaster ? ChercheMaster(e, r, annule) : ChercheBlitz(e, r, annule);
+    const TResultatRecherche res = e.Mode == mjMaster  ? ChercheMaster(e, r, annule)
+                                   : r.Simulations > 0 ? SimuleBlitz(e, r, annule)
+                                                       : ChercheBlitz(e, r, annule);
     if (stats)
         *stats = {res.Positions, res.Profondeur, res.Exacte};
     return Coup(e, res.Face, res.Case);

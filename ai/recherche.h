@@ -16,6 +16,10 @@ struct TReglages {
     int LargeurRacine = 0;         // Blitz: cells kept at the root past the first depth (0: all)
     double Bruit = 0;              // Blitz: up to this many points of random error per root cell
     std::uint64_t Graine = 0;      // breaks ties between moves of equal immediate gain
+    int Simulations = 0;           // Blitz: games played out from the root cells, in all
+    int Horizon = 0;               // Blitz: turns played out past the root cell (0: to the end)
+    int Prudents = 0;              // Blitz: played-out turns that also weigh the opponent's reply
+    double Epsilon = 0;            // Blitz: share of random cells in the played-out games
 };
 
 struct TResultatRecherche {
@@ -31,3 +35,7 @@ struct TResultatRecherche {
 TResultatRecherche ChercheMaster(const TEtatJeu& e, const TReglages& r, const std::atomic<bool>& annule);
 // Needs the face of the current die (e.FaceDe).
 TResultatRecherche ChercheBlitz(const TEtatJeu& e, const TReglages& r, const std::atomic<bool>& annule);
+// Blitz by sampling: each root cell is valued by the mean final margin of games played out
+// to the end, both sides taking the cell of greatest immediate gain on random faces; the
+// cells share r.Simulations games, the weaker half dropped after each round.
+TResultatRecherche SimuleBlitz(const TEtatJeu& e, const TReglages& r, const std::atomic<bool>& annule);

@@ -167,16 +167,19 @@ TEST(Automate, AnnuleRendUnCoupLegal) {
         }
 }
 
+// Blitz at turn 24 is played out by sampling, which must draw on the seed alone.
 TEST(Automate, MemeGraineMemeCoup) {
-    std::mt19937_64 g(42);
-    auto p = PartieAuTour(mjMaster, 24, g);
-    const TEtatJeu e = EtatDePartie(*p);
-    for (int niveau = 0; niveau < NbNiveaux; ++niveau) {
-        const TCoupAutomate a = ChoisitCoup(e, niveau, 9, Jamais);
-        const TCoupAutomate b = ChoisitCoup(e, niveau, 9, Jamais);
-        EXPECT_EQ(a.De, b.De);
-        EXPECT_EQ(a.x, b.x);
-        EXPECT_EQ(a.y, b.y);
+    for (auto mode : {mjMaster, mjBlitz}) {
+        std::mt19937_64 g(42);
+        auto p = PartieAuTour(mode, 24, g);
+        const TEtatJeu e = EtatDePartie(*p);
+        for (int niveau = 0; niveau < NbNiveaux; ++niveau) {
+            const TCoupAutomate a = ChoisitCoup(e, niveau, 9, Jamais);
+            const TCoupAutomate b = ChoisitCoup(e, niveau, 9, Jamais);
+            EXPECT_EQ(a.De, b.De) << "mode " << int{mode} << " level " << niveau;
+            EXPECT_EQ(a.x, b.x) << "mode " << int{mode} << " level " << niveau;
+            EXPECT_EQ(a.y, b.y) << "mode " << int{mode} << " level " << niveau;
+        }
     }
 }
 

@@ -395,81 +395,23 @@ int FaceTiree(std::uint64_t graine, int t) {
     return static_cast<int>(Melange(graine ^ (static_cast<std::uint64_t>(t) << 56)) % NbFaces) + 1;
 }
 
-// What the opponent may win at once, in sixths of a point, around the die just put on c in
-// `apres`: his best gain on each face at the empty cells that close the runs through c,
-// which are the only cells where the placement opened captures or left a line to fill.
-int Menace(const TEtatJeu& apres, int c) {
-    int bouts[4];
-    int n = 0;
-    constexpr int pas[4][2] = {{-1, 0}, {1, 0}, {0, -1}, {0, 1}};
-    for (const auto& p : pas) {
-        int x = XCase(c) + p[0];
-        int y = YCase(c) + p[1];
-        while (DansGrille(x, y) && apres.Face[IndexCase(x, y)] != 0) {
-            x += p[0];
-            y += p[1];
-        }
-        if (DansGrille(x, y))
-            bouts[n++] = IndexCase(x, y);
-    }
-    if (n == 0)
-        return 0;
-    int total = 0;
-    for (int f = 1; f <= NbFaces; ++f) {
-        const std::uint64_t m = CasesJouables(apres, f);
-        int meilleur = 0;
-        for (int i = 0; i < n; ++i)
-            if ((m >> bouts[i]) & 1)
-                meilleur = std::max(meilleur, GainImmediat(apres, f, bouts[i], apres.Trait));
-        total += meilleur;
-    }
-    return total;
-}
-
-// The cell of a played-out game: the greatest immediate gain, less, while `prudent`, what it
-// offers the opponent at once; ties broken by `alea`.
-int CaseJouee(const TEtatJeu& e, int f, std::uint64_t m, std::uint64_t alea, bool prudent) {
-    long long meilleur = std::numeric_limits<long long>::min();
-    int choisie = -1;
-    for (std::uint64_t b = m; b; b &= b - 1) {
-        const int c = std::countr_zero(b);
-        long long v = static_cast<long long>(GainImmediat(e, f, c, e.Trait)) * NbFaces;
-        if (prudent) {
-            TEtatJeu apres = e;
-            Joue(apres, ndIndefini, f, c);
-            v -= Menace(apres, c);
-        }
-        v = v * 65536 + static_cast<long long>((alea >> (c % 48)) & 0xFFFF);
-        if (v > meilleur) {
-            meilleur = v;
-            choisie = c;
-        }
-    }
-    return choisie;
-}
-
-// Plays e out to the end (or `horizon` turns), each side choosing with CaseJouee, prudent
-// for the first `prudents` turns (and, with probability epsilon, at random). Returns the
-// margin of j.
-int JoueJusquAuBout(TEtatJeu e, std::uint64_t graine, const TReglages& r, TIdJoueur j) {
+// Plays e out to the end, each side taking its cell of greatest immediate gain, ties broken
+// at random. Returns the final margin of j.
+int JoueJusquAuBout(TEtatJeu e, std::uint64_t graine, TIdJoueur j) {
     std::uint64_t alea = Melange(graine ^ 0xA5A5A5A5ull);
-    const auto seuil = static_cast<std::uint64_t>(r.Epsilon * 65536.0);
-    const int debut = e.Tour;
-    const int fin = r.Horizon > 0 ? e.Tour + r.Horizon : NbTours + 1;
-    while (!e.Finie() && e.Tour < fin) {
+    while (!e.Finie()) {
         const int f = FaceTiree(graine, e.Tour);
         const std::uint64_t m = CasesJouables(e, f);
         int choisie = -1;
-        if (m) {
-            alea = Melange(alea);
-            if ((alea & 0xFFFF) < seuil) {
-                int k = static_cast<int>((alea >> 16) % static_cast<std::uint64_t>(std::popcount(m)));
-                std::uint64_t b = m;
-                while (k-- > 0)
-                    b &= b - 1;
-                choisie = std::countr_zero(b);
-            } else {
-                choisie = CaseJouee(e, f, m, alea, e.Tour - debut < r.Prudents);
+        long long meilleur = std::numeric_limits<long long>::min();
+        alea = Melange(alea);
+        for (std::uint64_t b = m; b; b &= b - 1) {
+            const int c = std::countr_zero(b);
+            const long long v = static_cast<long long>(GainImmediat(e, f, c, e.Trait)) * 65536 +
+                                static_cast<long long>((alea >> (c % 48)) & 0xFFFF);
+            if (v > meilleur) {
+                meilleur = v;
+                choisie = c;
             }
         }
         Joue(e, ndIndefini, f, choisie);
@@ -521,7 +463,7 @@ TResultatRecherche SimuleBlitz(const TEtatJeu& e, const TReglages& r, const std:
         for (int i = 0; i < n && !arret; ++i, ++jeu) {
             const std::uint64_t g = Melange(r.Graine * 0x100000001B3ull + static_cast<std::uint64_t>(jeu));
             for (TCandidat& x : c) {
-                x.Somme += JoueJusquAuBout(x.Fils, g, r, j);
+                x.Somme += JoueJusquAuBout(x.Fils, g, j);
                 ++x.Jeux;
             }
             res.Positions += static_cast<long long>(c.size()) * ToursRestants(e);

@@ -17,9 +17,6 @@ struct TReglages {
     double Bruit = 0;              // Blitz: up to this many points of random error per root cell
     std::uint64_t Graine = 0;      // breaks ties between moves of equal immediate gain
     int Simulations = 0;           // Blitz: games played out from the root cells, in all
-    int Horizon = 0;               // Blitz: turns played out past the root cell (0: to the end)
-    int Prudents = 0;              // Blitz: played-out turns that also weigh the opponent's reply
-    double Epsilon = 0;            // Blitz: share of random cells in the played-out games
 };
 
 struct TResultatRecherche {

@@ -1,5 +1,6 @@
 // The computer player's speed: playable cells, captures, a move on a copy of the state, and
-// the positions per second of its two searches at their full strength.
+// the positions per second of its searches at their full strength (in Blitz Expert's
+// positions are the turns of its played-out games, and its last turns are exact).
 #include "automate.h"
 #include "recherche.h"
 
@@ -109,6 +110,7 @@ BENCHMARK_CAPTURE(Recherche, master_expert_tour24, mjMaster, 24, nvExpert)->Unit
 BENCHMARK_CAPTURE(Recherche, master_confirme_tour16, mjMaster, 16, nvConfirme)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Recherche, blitz_expert_tour8, mjBlitz, 8, nvExpert)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Recherche, blitz_expert_tour24, mjBlitz, 24, nvExpert)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Recherche, blitz_expert_tour33, mjBlitz, 33, nvExpert)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Recherche, blitz_confirme_tour16, mjBlitz, 16, nvConfirme)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -7,7 +7,23 @@
 #include "random_face.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <chrono>
+
+namespace {
+
+// The program's name and icon, which the desktop shows with its window.
+void Presente() {
+    QApplication::setApplicationName("Dorvane");
+    QApplication::setOrganizationName("Tessarine");
+    QApplication::setDesktopFileName("org.tessarine.Dorvane");
+    QIcon icone;
+    icone.addFile(":/app/dorvane-64.png");
+    icone.addFile(":/app/dorvane-256.png");
+    QApplication::setWindowIcon(icone);
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     InitialiseGenerateur(
@@ -17,6 +33,7 @@ int main(int argc, char* argv[]) {
     int code = 0;
     {
         QApplication application(argc, argv);
+        Presente();
         EnregistrePolices();
         TFormMain FormMain;
         FormMain.show();

@@ -315,15 +315,25 @@ TResultatRecherche ChercheMaster(const TEtatJeu& e, const TReglages& r, const st
     return res;
 }
 
+namespace {
+
+// The cells open to the stopped die of a Blitz turn, with its face noted in `res`; none when
+// no turn is open or the face is not known yet.
+std::uint64_t CasesDuTourBlitz(const TEtatJeu& e, TResultatRecherche& res) {
+    if (e.Finie() || e.FaceDe < 1 || e.FaceDe > NbFaces)
+        return 0;
+    res.Face = e.FaceDe;
+    return CasesJouables(e, e.FaceDe);
+}
+
+} // namespace
+
 TResultatRecherche ChercheBlitz(const TEtatJeu& e, const TReglages& r, const std::atomic<bool>& annule) {
     TResultatRecherche res;
-    if (e.Finie() || e.FaceDe < 1 || e.FaceDe > NbFaces)
-        return res;
-    const int f = e.FaceDe;
-    res.Face = f;
-    const std::uint64_t m = CasesJouables(e, f);
+    const std::uint64_t m = CasesDuTourBlitz(e, res);
     if (!m)
         return res;
+    const int f = e.FaceDe;
     TRecherche s(r, annule);
     TCoup coups[NbCases];
     int n = 0;
@@ -424,13 +434,10 @@ int JoueJusquAuBout(TEtatJeu e, std::uint64_t graine, TIdJoueur j) {
 
 TResultatRecherche SimuleBlitz(const TEtatJeu& e, const TReglages& r, const std::atomic<bool>& annule) {
     TResultatRecherche res;
-    if (e.Finie() || e.FaceDe < 1 || e.FaceDe > NbFaces)
-        return res;
-    const int f = e.FaceDe;
-    res.Face = f;
-    const std::uint64_t m = CasesJouables(e, f);
+    const std::uint64_t m = CasesDuTourBlitz(e, res);
     if (!m)
         return res;
+    const int f = e.FaceDe;
     const TIdJoueur j = e.Trait;
     struct TCandidat {
         int Case;
